@@ -7,7 +7,7 @@ cd "$KT_ROOT"
 
 bash scripts/install-deps.sh
 arch="$(kt_detect_arch)"
-build="build/test-$arch"
+build="${KT_BUILD_DIR:-build/test-$arch}"
 kt_configure_build "$arch" "$build"
 cmake --build "$build" -j2
 
