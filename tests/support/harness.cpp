@@ -1,6 +1,7 @@
 #include "harness.h"
 
 #include <cstdio>
+#include <ostream>
 
 WNDPROC g_testWindowProc = nullptr;
 std::vector<LoggedMessage> g_messageLog;
@@ -26,7 +27,10 @@ static LPARAM KeyParam(UINT vk, bool up) {
 }
 
 void PressKey(HWND target, UINT virtualKey) {
+    // The key-up is queued only after the key-down has been handled, as a
+    // real key's is: the character message comes between them.
     PostMessageA(target, WM_KEYDOWN, virtualKey, KeyParam(virtualKey, false));
+    PumpMessages();
     PostMessageA(target, WM_KEYUP, virtualKey, KeyParam(virtualKey, true));
     PumpMessages();
 }
@@ -87,4 +91,8 @@ void FreeCanvas(Canvas &c) {
     SelectObject(c.dc, c.old);
     DeleteObject(c.bitmap);
     DeleteDC(c.dc);
+}
+
+void PrintTo(const LoggedMessage &m, std::ostream *os) {
+    *os << "{" << m.who << ", 0x" << std::hex << m.message << ", " << std::dec << m.wParam << "}";
 }

@@ -2,6 +2,7 @@
 #ifndef KT_TEST_HARNESS_H
 #define KT_TEST_HARNESS_H
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,7 @@ struct LoggedMessage {
         return who == o.who && message == o.message && wParam == o.wParam;
     }
 };
+void PrintTo(const LoggedMessage &m, std::ostream *os);
 extern std::vector<LoggedMessage> g_messageLog;
 void LogMessage(const char *who, UINT message, WPARAM wParam);
 
