@@ -214,13 +214,19 @@ void *kt_MemAlloc3(int count);
 #define KT_FILE_HEAD_MAX (10 * 1999)
 
 int kt_FileWriteText(const char *path, const char *text);
+/* Writes the text and then the separator (0 none, 1 a space, 2 a line feed,
+ * 11..16 one to six tabs); a file shorter than two characters is rewritten
+ * with the text alone. 0, 2 (the file is missing or cannot be written) or 3. */
 int kt_FileAppendText(const char *path, const char *text, int separator);
 int kt_FileClear(const char *path);
 int kt_FileCountLines(const char *path);
 int kt_FileLastLineIndex(const char *path);
 int kt_FileCountChars(const char *path);
 int kt_FileCountCharsAndLines(const char *path);
+/* 0, 2 (cannot open) or 3 (read failed: the destination is left as it was). */
 int kt_FileReadHead(const char *path, char *destination);
+/* "SAVE_IF_EXIST" or "NO_SAVE_IF_EXIST"; 0 copied, 1 not copied (any other
+ * keyword copies nothing). */
 int kt_FileCopy(HWND ignored, const char *destination, const char *source, const char *keyword);
 int kt_FileRemove(const char *path);
 int kt_DirCreate(const char *path);
@@ -228,8 +234,16 @@ int kt_DirCreateTree(HWND owner, const wchar_t *path);
 
 /* ---- Settings and date/time text ---------------------------------------- */
 
+/* The number of characters copied (a longer value is cut to the buffer), or
+ * -1 when the key has no value; the buffer then holds ten spaces, cut to
+ * its size. */
 int kt_IniRead(const char *path, const char *section, const char *key, char *buffer, int size);
 int kt_IniWrite(const char *path, const char *section, const char *key, const char *value);
+
+/* The size of the text kt_TimeText returns; a longer separator or prefix is
+ * cut to fit. */
+#define KT_TIME_TEXT_MAX 256
+
 char *kt_TimeText(const char *keyword, const char *separator);
 /* The same text for a given moment instead of the clock. */
 char *kt_TimeTextOf(const SYSTEMTIME *moment, const char *keyword, const char *separator);
