@@ -1,5 +1,7 @@
 #include "verbs.h"
 
+#include "keywords.h"
+
 #include "../draw/fontmake.h"
 
 static HWND ParentOf(HWND w) { return (HWND)GetWindowLongPtrA(w, GWLP_HWNDPARENT); }
@@ -68,11 +70,19 @@ int ktVerbEnable(HWND w) { return EnableWindow(w, TRUE) ? 0 : 1; }
 
 int ktVerbRedraw(HWND w) { return SuccessCode(InvalidateRect(w, NULL, TRUE)); }
 
-int ktVerbRedrawKeyword(HWND w, const char *erase) {
-    if (lstrcmpA(erase, "ERASED") == 0) return SuccessCode(InvalidateRect(w, NULL, TRUE));
-    if (lstrcmpA(erase, "UNERASED") == 0) return SuccessCode(InvalidateRect(w, NULL, FALSE));
-    return 1;
+struct EraseKeyword {
+    const char *keyword;
+    BOOL erase;
+};
+
+static const EraseKeyword kEraseKeywords[] = {{"ERASED", TRUE}, {"UNERASED", FALSE}};
+
+int ktInvalidateByKeyword(HWND w, const RECT *rect, const char *erase) {
+    const EraseKeyword *k = ktFindKeyword(kEraseKeywords, erase);
+    return k ? SuccessCode(InvalidateRect(w, rect, k->erase)) : 1;
 }
+
+int ktVerbRedrawKeyword(HWND w, const char *erase) { return ktInvalidateByKeyword(w, NULL, erase); }
 
 HWND ktVerbSetFocus(HWND w) { return SetFocus(w); }
 

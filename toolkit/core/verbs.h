@@ -23,6 +23,8 @@ int ktVerbDisable(HWND w);
 int ktVerbEnable(HWND w);
 int ktVerbRedraw(HWND w);
 int ktVerbRedrawKeyword(HWND w, const char *erase);
+// "ERASED" or "UNERASED"; 1 for any other keyword. A null rectangle is the whole window.
+int ktInvalidateByKeyword(HWND w, const RECT *rect, const char *erase);
 HWND ktVerbSetFocus(HWND w);
 HWND ktVerbClearFocus(void);
 int ktVerbHasFocus(HWND w);

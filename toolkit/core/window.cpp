@@ -3,6 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "keywords.h"
 #include "verbs.h"
 
 #include <commctrl.h>
@@ -80,14 +81,6 @@ static const ShowKeyword kShowKeywords[] = {
     {"NORMAL", SW_SHOWNORMAL},
 };
 
-#define KT_ARRAY_SIZE(a) (sizeof(a) / sizeof((a)[0]))
-
-static const FrameAtCreation *FindFrameAtCreation(const char *keyword) {
-    for (size_t i = 0; i < KT_ARRAY_SIZE(kFramesAtCreation); ++i)
-        if (keyword && strcmp(keyword, kFramesAtCreation[i].keyword) == 0) return &kFramesAtCreation[i];
-    return NULL;
-}
-
 HWND kt_WindowCreate(HINSTANCE instance, const char *title, int x, int y, int width, int height,
                      const char *frame) {
     InitCommonControls();
@@ -96,7 +89,7 @@ HWND kt_WindowCreate(HINSTANCE instance, const char *title, int x, int y, int wi
     else snprintf(className, sizeof className, "Class%li", (long)(LONG_PTR)instance);
 
     DWORD style = WS_CLIPCHILDREN, exStyle = 0, classStyle = CS_DBLCLKS;
-    if (const FrameAtCreation *f = FindFrameAtCreation(frame)) {
+    if (const FrameAtCreation *f = ktFindKeyword(kFramesAtCreation, frame)) {
         style |= f->style;
         exStyle |= f->exStyle;
         classStyle |= f->classStyle;
@@ -124,9 +117,7 @@ int kt_WindowDestroy(HWND window) { return ktVerbDestroy(window); }
 static int ShowReportingHidden(HWND window, int command) { return ShowWindow(window, command) ? 0 : 1; }
 
 int kt_WindowShowAs(HWND window, const char *show) {
-    for (size_t i = 0; i < KT_ARRAY_SIZE(kShowKeywords); ++i)
-        if (strcmp(show, kShowKeywords[i].keyword) == 0)
-            return ShowReportingHidden(window, kShowKeywords[i].command);
+    if (const ShowKeyword *k = ktFindKeyword(kShowKeywords, show)) return ShowReportingHidden(window, k->command);
     // No command for an unknown keyword: report the state without changing it.
     return IsWindowVisible(window) ? 0 : 1;
 }
@@ -152,13 +143,10 @@ static int FinishRestyle(HWND window) {
 }
 
 int kt_WindowModify(HWND window, const char *frame) {
-    for (size_t i = 0; i < KT_ARRAY_SIZE(kFrameRestyles); ++i) {
-        const FrameRestyle &f = kFrameRestyles[i];
-        if (strcmp(frame, f.keyword) != 0) continue;
-        SetWindowLongPtrA(window, GWL_EXSTYLE, (LONG_PTR)f.exStyle);
-        SetWindowLongPtrA(window, GWL_STYLE, (LONG_PTR)f.style);
-        SetClassLongPtrA(window, GCL_STYLE, (LONG_PTR)f.classStyle);
-        break;
+    if (const FrameRestyle *f = ktFindKeyword(kFrameRestyles, frame)) {
+        SetWindowLongPtrA(window, GWL_EXSTYLE, (LONG_PTR)f->exStyle);
+        SetWindowLongPtrA(window, GWL_STYLE, (LONG_PTR)f->style);
+        SetClassLongPtrA(window, GCL_STYLE, (LONG_PTR)f->classStyle);
     }
     return FinishRestyle(window);
 }
@@ -188,14 +176,11 @@ static const LookKeyword kLooks[] = {
 };
 
 int kt_WindowSetLook(HWND window, const char *look) {
-    for (size_t i = 0; i < KT_ARRAY_SIZE(kLooks); ++i) {
-        const LookKeyword &k = kLooks[i];
-        if (strcmp(look, k.keyword) != 0) continue;
-        if (k.styleRule == STYLE_SET || (k.styleRule == STYLE_SET_IF_FLATTENED && !kt_WindowNeverFlattened))
-            SetLong(window, GWL_STYLE, k.style);
-        if (k.setsExStyle) SetLong(window, GWL_EXSTYLE, k.exStyle);
-        if (k.flattens) kt_WindowNeverFlattened = 0;
-        break;
+    if (const LookKeyword *k = ktFindKeyword(kLooks, look)) {
+        if (k->styleRule == STYLE_SET || (k->styleRule == STYLE_SET_IF_FLATTENED && !kt_WindowNeverFlattened))
+            SetLong(window, GWL_STYLE, k->style);
+        if (k->setsExStyle) SetLong(window, GWL_EXSTYLE, k->exStyle);
+        if (k->flattens) kt_WindowNeverFlattened = 0;
     }
     return FinishRestyle(window);
 }

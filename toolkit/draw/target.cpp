@@ -1,5 +1,8 @@
 #include "target.h"
 
+#include "../core/keywords.h"
+#include "../core/verbs.h"
+
 int kt_DrawTarget = KT_DRAW_CLIENT;
 HDC kt_DrawMemoryDC = NULL;
 
@@ -16,8 +19,7 @@ static const TargetKeyword kTargets[] = {
 
 int kt_DrawSetTarget(HWND window, const char *target) {
     (void)window;
-    for (const TargetKeyword &k : kTargets)
-        if (lstrcmpA(target, k.keyword) == 0) kt_DrawTarget = k.target;
+    if (const TargetKeyword *k = ktFindKeyword(kTargets, target)) kt_DrawTarget = k->target;
     return 0;
 }
 
@@ -52,9 +54,5 @@ void ktPaintEnd(KtPaint *paint) {
 }
 
 int kt_DrawInvalidateRect(HWND window, RECT rect, const char *erase) {
-    BOOL ok;
-    if (lstrcmpA(erase, "ERASED") == 0) ok = InvalidateRect(window, &rect, TRUE);
-    else if (lstrcmpA(erase, "UNERASED") == 0) ok = InvalidateRect(window, &rect, FALSE);
-    else return 1;
-    return ok ? 0 : 1;
+    return ktInvalidateByKeyword(window, &rect, erase);
 }

@@ -3,6 +3,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "../core/keywords.h"
 #include "../core/verbs.h"
 
 WNDPROC kt_EditPrevProc = NULL;
@@ -40,10 +41,9 @@ static const BorderKeyword kBorders[] = {
     {"EDGE", WS_EX_CLIENTEDGE, WS_DLGFRAME},
 };
 
-static DWORD AlignmentOf(const char *keyword, const StyleKeyword *table, size_t count) {
-    for (size_t i = 0; i < count; ++i)
-        if (keyword && strcmp(keyword, table[i].keyword) == 0) return table[i].style;
-    return ES_LEFT;
+template <size_t N> static DWORD AlignmentOf(const char *keyword, const StyleKeyword (&table)[N]) {
+    const StyleKeyword *k = ktFindKeyword(table, keyword);
+    return k ? k->style : ES_LEFT;
 }
 
 static LRESULT PassOn(WNDPROC previous, HWND w, UINT m, WPARAM wp, LPARAM lp) {
@@ -92,7 +92,7 @@ static HWND CreateField(HWND parent, DWORD exStyle, DWORD style, int x, int y, i
 }
 
 HWND kt_EditCreate(HWND parent, int x, int y, int width, int height, const char *align, int limit) {
-    DWORD style = AlignmentOf(align, kCreateAlignments, sizeof kCreateAlignments / sizeof *kCreateAlignments) |
+    DWORD style = AlignmentOf(align, kCreateAlignments) |
                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NOHIDESEL | ES_AUTOHSCROLL | WS_CLIPCHILDREN;
     HWND field = CreateField(parent, WS_EX_CLIENTEDGE, style, x, y, width, height);
     SendMessageA(field, EM_LIMITTEXT, (WPARAM)limit, 0);
@@ -119,11 +119,9 @@ static char *CopyWholeText(HWND field) {
 HWND kt_EditModify(HWND field, int x, int y, int width, int height, const char *border,
                    const char *align, int limit) {
     HWND parent = (HWND)GetWindowLongPtrA(field, GWLP_HWNDPARENT);
-    const BorderKeyword *look = NULL;
-    for (size_t i = 0; i < sizeof kBorders / sizeof *kBorders; ++i)
-        if (border && strcmp(border, kBorders[i].keyword) == 0) look = &kBorders[i];
+    const BorderKeyword *look = ktFindKeyword(kBorders, border);
     DWORD exStyle = look ? look->exStyle : 0;
-    DWORD style = AlignmentOf(align, kModifyAlignments, sizeof kModifyAlignments / sizeof *kModifyAlignments) |
+    DWORD style = AlignmentOf(align, kModifyAlignments) |
                   (look ? look->style : 0) | WS_TABSTOP | WS_VISIBLE | WS_CHILD | ES_NOHIDESEL |
                   ES_AUTOHSCROLL;
     char *text = CopyWholeText(field);
