@@ -3,7 +3,11 @@
 # Safe to run again: it only installs what is missing.
 set -euo pipefail
 
-PACKAGES=(cmake g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386 fonts-wine
+# 32-bit Wine for the shipped program; 64-bit Wine and compiler for kernels
+# that run no 32-bit code (see scripts/wine-env.sh).
+PACKAGES=(cmake g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+          wine wine32:i386 wine64 fonts-wine
           xvfb xauth x11-apps imagemagick xdotool googletest)
 
 missing=()
