@@ -1,6 +1,7 @@
 // Named values in initialisation files, through the platform's profile API.
 #include <string.h>
 
+#include "../core/keywords.h"
 #include "../toolkit.h"
 
 // What the buffer holds after a key without a value.
@@ -12,7 +13,7 @@ static const char kMissingValue[] = "          ";
 static const char *const kProbeDefaults[] = {"\x01kt\x02", "\x02kt\x01"};
 
 static BOOL KeyHasValue(const char *path, const char *section, const char *key) {
-    for (size_t i = 0; i < sizeof kProbeDefaults / sizeof kProbeDefaults[0]; ++i) {
+    for (size_t i = 0; i < KT_ARRAY_SIZE(kProbeDefaults); ++i) {
         char probe[16];
         GetPrivateProfileStringA(section, key, kProbeDefaults[i], probe, sizeof probe, path);
         if (strcmp(probe, kProbeDefaults[i]) != 0) return TRUE;

@@ -1,6 +1,7 @@
 // The operating-system version as a code, and as a message for the user.
 #include <string.h>
 
+#include "../core/keywords.h"
 #include "../toolkit.h"
 
 enum { kAny = -1, kReal = -2 };
@@ -46,7 +47,7 @@ static const VersionRow kUnknownPlatform = {0, kAny, kAny, -1, 0, 0, FALSE, kUnk
 static BOOL Matches(int wanted, DWORD value) { return wanted == kAny || (DWORD)wanted == value; }
 
 static const VersionRow *FindVersionRow(const OSVERSIONINFOA *version) {
-    for (size_t i = 0; i < sizeof kVersionRows / sizeof kVersionRows[0]; ++i) {
+    for (size_t i = 0; i < KT_ARRAY_SIZE(kVersionRows); ++i) {
         const VersionRow *row = &kVersionRows[i];
         if (row->platform == version->dwPlatformId && Matches(row->major, version->dwMajorVersion) &&
             Matches(row->minor, version->dwMinorVersion))
@@ -75,7 +76,7 @@ static void DeriveUpdate(char *update, const OSVERSIONINFOA *version) {
     CopyServicePack(update, version);
     if (version->dwPlatformId != VER_PLATFORM_WIN32_WINDOWS) return;
     const char *text = "First Edition";
-    for (size_t i = 0; i < sizeof kNineXUpdates / sizeof kNineXUpdates[0]; ++i)
+    for (size_t i = 0; i < KT_ARRAY_SIZE(kNineXUpdates); ++i)
         if (lstrcmpA(update, kNineXUpdates[i].servicePack) == 0) {
             text = kNineXUpdates[i].text;
             break;

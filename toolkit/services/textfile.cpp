@@ -5,6 +5,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "../core/keywords.h"
 #include "../toolkit.h"
 
 enum {
@@ -32,8 +33,8 @@ static BOOL CloseStreamFailed(FILE *file) {
 
 // Lines as fgets reads them, with their true length: fgets cannot report
 // how many bytes it stored, and a NUL byte inside a line would hide the
-// rest from strlen. The buffer is filled with a non-zero byte beforehand,
-// so the terminator fgets writes is the last NUL in it; only the bytes the
+// rest from strlen. The buffer is filled with line feeds beforehand, so the
+// first line feed in it tells where fgets stopped; only the bytes the
 // previous line used need refilling.
 struct LineReader {
     FILE *file;
@@ -54,8 +55,14 @@ static int LineReaderNext(LineReader *reader) {
     memset(reader->text, '\n', reader->used);
     reader->used = reader->size;
     if (!fgets(reader->text, reader->size, reader->file)) return -1;
-    int length = reader->size - 1;
-    while (length > 0 && reader->text[length] != 0) --length;
+    // The first line feed is the line's own, with the terminator right after
+    // it, or else the first fill byte, right after the terminator; none at
+    // all means a full buffer. The search costs the line, not the buffer.
+    const char *feed = (const char *)memchr(reader->text, '\n', reader->size);
+    int length;
+    if (!feed) length = reader->size - 1;
+    else if (feed + 1 < reader->text + reader->size && feed[1] == 0) length = (int)(feed - reader->text) + 1;
+    else length = (int)(feed - reader->text) - 1;
     reader->used = length + 1;
     return length;
 }
@@ -111,7 +118,7 @@ static const Separator kSeparators[] = {
 };
 
 static const char *SeparatorText(int code) {
-    for (size_t i = 0; i < sizeof kSeparators / sizeof kSeparators[0]; ++i)
+    for (size_t i = 0; i < KT_ARRAY_SIZE(kSeparators); ++i)
         if (kSeparators[i].code == code) return kSeparators[i].text;
     return "";
 }
@@ -200,11 +207,9 @@ static const CopyKeyword kCopyKeywords[] = {
 
 int kt_FileCopy(HWND ignored, const char *destination, const char *source, const char *keyword) {
     (void)ignored;
-    if (!keyword) return 1;
-    for (size_t i = 0; i < sizeof kCopyKeywords / sizeof kCopyKeywords[0]; ++i)
-        if (strcmp(keyword, kCopyKeywords[i].keyword) == 0)
-            return CopyFileA(source, destination, kCopyKeywords[i].failIfExists) ? 0 : 1;
-    return 1;
+    const CopyKeyword *row = ktFindKeyword(kCopyKeywords, keyword);
+    if (!row) return 1;
+    return CopyFileA(source, destination, row->failIfExists) ? 0 : 1;
 }
 
 int kt_FileRemove(const char *path) { return path && remove(path) == 0 ? 0 : 3; }

@@ -3,6 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "../core/keywords.h"
 #include "../toolkit.h"
 
 static char timeText[KT_TIME_TEXT_MAX];
@@ -36,13 +37,6 @@ static const TimeKeyword kTimeKeywords[] = {
     {"MILLISEC", TRUE, 1, {KT_FIELD(wMilliseconds, 2)}},
 };
 
-static const TimeKeyword *FindTimeKeyword(const char *keyword) {
-    if (!keyword) return NULL;
-    for (size_t i = 0; i < sizeof kTimeKeywords / sizeof kTimeKeywords[0]; ++i)
-        if (strcmp(keyword, kTimeKeywords[i].keyword) == 0) return &kTimeKeywords[i];
-    return NULL;
-}
-
 // Appends what fits, keeping the buffer terminated; a long separator is cut.
 static void AppendCut(char *buffer, size_t size, size_t *used, const char *text) {
     size_t length = strlen(text);
@@ -72,7 +66,7 @@ static void BuildTimeText(const SYSTEMTIME *moment, const TimeKeyword *entry, co
 }
 
 char *kt_TimeTextOf(const SYSTEMTIME *moment, const char *keyword, const char *separator) {
-    const TimeKeyword *entry = FindTimeKeyword(keyword);
+    const TimeKeyword *entry = ktFindKeyword(kTimeKeywords, keyword);
     if (entry && moment) BuildTimeText(moment, entry, separator ? separator : "");
     return timeText;
 }
