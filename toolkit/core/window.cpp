@@ -1,6 +1,5 @@
 // Top-level windows: one class per window (the class name is the title),
 // every one with the application's AppWindowProc.
-#include <stdio.h>
 #include <string.h>
 
 #include "keywords.h"
@@ -85,8 +84,10 @@ HWND kt_WindowCreate(HINSTANCE instance, const char *title, int x, int y, int wi
                      const char *frame) {
     InitCommonControls();
     char className[250];
-    if (title && title[0]) snprintf(className, sizeof className, "%s", title);
-    else snprintf(className, sizeof className, "Class%li", (long)(LONG_PTR)instance);
+    // The platform's own string calls: a C99 snprintf would link a printf
+    // emulation into every program just for these two lines.
+    if (title && title[0]) lstrcpynA(className, title, sizeof className);
+    else wsprintfA(className, "Class%li", (long)(LONG_PTR)instance);
 
     DWORD style = WS_CLIPCHILDREN, exStyle = 0, classStyle = CS_DBLCLKS;
     if (const FrameAtCreation *f = ktFindKeyword(kFramesAtCreation, frame)) {
