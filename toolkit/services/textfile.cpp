@@ -67,6 +67,13 @@ static int LineReaderNext(LineReader *reader) {
     return length;
 }
 
+// The next line without its length, for counts of lines alone: 0, or -1 at
+// the end of the file or on a read error. A reader either measures every
+// line or none.
+static int LineReaderSkip(LineReader *reader) {
+    return fgets(reader->text, reader->size, reader->file) ? 0 : -1;
+}
+
 struct FileTally {
     int lines;
     int chars;
@@ -74,18 +81,20 @@ struct FileTally {
 
 static int Saturated(long long value) { return value > INT_MAX ? INT_MAX : (int)value; }
 
-// Reads up to lineLimit lines (0: all) and counts them and their characters.
-// Returns 0, or the counting codes; the tally holds what was read either way.
-static int TallyLines(const char *path, int lineLimit, FileTally *tally) {
+// Reads up to lineLimit lines (0: all) and counts them and, if asked, their
+// characters. Returns 0, or the counting codes; the tally holds what was
+// read either way.
+static int TallyLines(const char *path, int lineLimit, BOOL countChars, FileTally *tally) {
     tally->lines = 0;
     tally->chars = 0;
     FILE *file = OpenStream(path, "r");
     if (!file) return kCountCannotOpen;
     LineReader reader;
     LineReaderStart(&reader, file, kLineBufferSize);
+    int (*next)(LineReader *) = countChars ? LineReaderNext : LineReaderSkip;
     long long lines = 0, chars = 0;
     int length;
-    while ((lineLimit == 0 || lines < lineLimit) && (length = LineReaderNext(&reader)) >= 0) {
+    while ((lineLimit == 0 || lines < lineLimit) && (length = next(&reader)) >= 0) {
         ++lines;
         chars += length;
     }
@@ -147,13 +156,13 @@ int kt_FileAppendText(const char *path, const char *text, int separator) {
 
 int kt_FileCountLines(const char *path) {
     FileTally tally;
-    int result = TallyLines(path, 0, &tally);
+    int result = TallyLines(path, 0, FALSE, &tally);
     return result ? result : tally.lines;
 }
 
 int kt_FileLastLineIndex(const char *path) {
     FileTally tally;
-    int result = TallyLines(path, 0, &tally);
+    int result = TallyLines(path, 0, FALSE, &tally);
     if (result) return result;
     return tally.lines > 0 ? tally.lines - 1 : 0;
 }
@@ -161,13 +170,13 @@ int kt_FileLastLineIndex(const char *path) {
 // Counts up to the end or the first read error; only a failed open is told.
 int kt_FileCountChars(const char *path) {
     FileTally tally;
-    int result = TallyLines(path, 0, &tally);
+    int result = TallyLines(path, 0, TRUE, &tally);
     return result == kCountCannotOpen ? result : tally.chars;
 }
 
 int kt_FileCountCharsAndLines(const char *path) {
     FileTally tally;
-    int result = TallyLines(path, 0, &tally);
+    int result = TallyLines(path, 0, TRUE, &tally);
     if (result) return result;
     return Saturated((long long)tally.chars + tally.lines);
 }
@@ -176,7 +185,7 @@ int kt_FileCountCharsAndLines(const char *path) {
 // destination as it was and returns 3.
 int kt_FileReadHead(const char *path, char *destination) {
     FileTally tally;
-    int result = TallyLines(path, kHeadLines, &tally);
+    int result = TallyLines(path, kHeadLines, TRUE, &tally);
     if (result == kCountCannotOpen) return kCannotOpen;
     if (result == kCountReadFailed) return kReadWriteFailed;
     FILE *file = OpenStream(path, "r");
