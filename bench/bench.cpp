@@ -59,6 +59,48 @@ BenchResult BenchCompare(BenchSide measured, BenchSide baseline, int rounds) {
     return r;
 }
 
+static double TimeBlock(BenchBlock block, int calls) {
+    double start = BenchNow();
+    block(calls);
+    return BenchNow() - start;
+}
+
+#define BENCH_BLOCK_SECONDS 20e-6
+
+BenchResult BenchCompareBlocks(BenchBlock measured, BenchBlock baseline, int rounds,
+                               double roundSeconds) {
+    double m[BENCH_MAX_ROUNDS], b[BENCH_MAX_ROUNDS], q[BENCH_MAX_ROUNDS];
+    if (rounds > BENCH_MAX_ROUNDS) rounds = BENCH_MAX_ROUNDS;
+    if (rounds < 1) rounds = 1;
+    measured(8);
+    double perCall = TimeBlock(baseline, 8) / 8;
+    int calls = perCall > 0 ? (int)(BENCH_BLOCK_SECONDS / perCall) : 1;
+    if (calls < 1) calls = 1;
+    int blocks = (int)(roundSeconds / (2 * calls * (perCall > 0 ? perCall : 1e-6)));
+    if (blocks < 1) blocks = 1;
+    for (int r = 0; r < rounds; ++r) {
+        BenchPump();
+        double sumM = 0, sumB = 0;
+        for (int k = 0; k < blocks; ++k) {
+            if ((k + r) % 2 == 0) {
+                sumM += TimeBlock(measured, calls);
+                sumB += TimeBlock(baseline, calls);
+            } else {
+                sumB += TimeBlock(baseline, calls);
+                sumM += TimeBlock(measured, calls);
+            }
+        }
+        m[r] = sumM / ((double)blocks * calls) * 1e9;
+        b[r] = sumB / ((double)blocks * calls) * 1e9;
+        q[r] = sumM / sumB;
+    }
+    BenchResult result;
+    result.measured = BenchMedian(m, rounds);
+    result.baseline = BenchMedian(b, rounds);
+    result.ratio = BenchMedian(q, rounds);
+    return result;
+}
+
 const char *BenchOption(int argc, char **argv, const char *name) {
     for (int i = 1; i + 1 < argc; ++i)
         if (strcmp(argv[i], name) == 0) return argv[i + 1];

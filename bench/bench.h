@@ -31,6 +31,15 @@ typedef struct BenchResult {
 // first, after one untimed round of each.
 BenchResult BenchCompare(BenchSide measured, BenchSide baseline, int rounds);
 
+// A block of calls of one side.
+typedef void (*BenchBlock)(int calls);
+
+// For calls of a few microseconds: within each round the two sides take
+// turns in blocks of about 20 us (so that a burst of load falls on both),
+// and a round lasts about roundSeconds. The results are per call, in ns.
+BenchResult BenchCompareBlocks(BenchBlock measured, BenchBlock baseline, int rounds,
+                               double roundSeconds);
+
 // "--rounds N" on the command line, or the default (at most BENCH_MAX_ROUNDS).
 int BenchRounds(int argc, char **argv, int fallback);
 // The value after a "--name" option, or null.

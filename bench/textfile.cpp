@@ -130,7 +130,7 @@ static void ExpectSameResults(const char *what) {
 }
 
 int main(int argc, char **argv) {
-    int rounds = BenchRounds(argc, argv, 7);
+    int rounds = BenchRounds(argc, argv, 15);
     if (const char *path = BenchOption(argc, argv, "--file")) gPath = path;
     if (const char *heads = BenchOption(argc, argv, "--heads")) gHeads = atoi(heads) > 0 ? atoi(heads) : 1;
     const char *megabytes = BenchOption(argc, argv, "--size-mb");
