@@ -115,9 +115,9 @@ int BenchRounds(int argc, char **argv, int fallback) {
 }
 
 void BenchReportRow(const char *figure, const char *measured, const char *baseline, double ratio,
-                    const char *goal, BOOL pass) {
+                    const char *goal, BOOL pass, const char *build) {
     printf("| %s | %s | %s | %.3f | %s | %s | %s |\n", figure, measured, baseline, ratio, goal,
-           pass ? "PASS" : "MISS", BENCH_BUILD);
+           pass ? "PASS" : "MISS", build ? build : BENCH_BUILD);
     fflush(stdout);
 }
 
@@ -127,7 +127,7 @@ void BenchReport(const char *figure, const char *baselineName, BenchResult r, co
     snprintf(measured, sizeof measured, "%.*f %s", decimals, r.measured, unit);
     snprintf(baseline, sizeof baseline, "%s: %.*f %s", baselineName, decimals, r.baseline, unit);
     snprintf(goalText, sizeof goalText, "<= %.2f", goal);
-    BenchReportRow(figure, measured, baseline, r.ratio, goalText, r.ratio <= goal);
+    BenchReportRow(figure, measured, baseline, r.ratio, goalText, r.ratio <= goal, NULL);
 }
 
 void BenchFail(const char *what) {

@@ -49,9 +49,10 @@ const char *BenchOption(int argc, char **argv, const char *name);
 // The values are printed with the unit; the goal is a ratio at most `goal`.
 void BenchReport(const char *figure, const char *baselineName, BenchResult r, const char *unit,
                  int decimals, double goal);
-// A row whose result the caller decided (goals of more than one part).
+// A row whose result the caller decided (goals of more than one part), for
+// the named build (null: this program's).
 void BenchReportRow(const char *figure, const char *measured, const char *baseline, double ratio,
-                    const char *goal, BOOL pass);
+                    const char *goal, BOOL pass, const char *build);
 
 // Ends the program with a message when a check of the sides' results fails.
 void BenchFail(const char *what);

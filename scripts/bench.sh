@@ -28,7 +28,7 @@ kt_start_xvfb
 kt_wine_env "$arch"
 trap '"$WINESERVER" -k 2>/dev/null || true; kt_stop_xvfb' EXIT
 kt_make_prefix
-"$WINESERVER" -p
+"$WINESERVER" -p 2>/dev/null || true  # one may be running for this prefix already
 "$WINE" wineboot >/dev/null 2>&1 || true
 
 run() { (cd "$build" && KT_RUN_TIMEOUT=1200 "$KT_ROOT/scripts/winerun" "$@" | tr -d '\r'); }
