@@ -186,7 +186,8 @@ HBRUSH kt_EditColors(HWND field, COLORREF text, COLORREF back, HDC dc, HWND cont
 }
 
 int kt_EditAdvanceFocus(HWND from, HWND to) {
-    if (GetFocus() == from && kt_AdvancePending == 1) {
+    // The flag first: asking for the focus is a round trip on some platforms.
+    if (kt_AdvancePending == 1 && GetFocus() == from) {
         SetFocus(to);
         kt_AdvancePending = 0;
     }
