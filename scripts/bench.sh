@@ -11,25 +11,18 @@ cd "$KT_ROOT"
 bash scripts/install-deps.sh
 arch="$(kt_detect_arch)"
 build="${KT_BUILD_DIR:-build/bench-$arch}"
-kt_configure_build "$arch" "$build" -DKT_TESTS=OFF -DKT_BENCH=ON
-cmake --build "$build" -j2 --target bench >/dev/null
+kt_build "$arch" "$build" -DKT_TESTS=OFF -DKT_BENCH=ON -- bench >/dev/null
 # Sizes are those of the shipped 32-bit program, built even where it cannot run.
 ship="$build"
 if [ "$arch" != i686 ]; then
     ship="${KT_SHIP_BUILD_DIR:-build/bench-i686}"
-    kt_configure_build i686 "$ship" -DKT_TESTS=OFF -DKT_BENCH=ON
-    cmake --build "$ship" -j2 --target arkmeter bench_raw_window >/dev/null
+    kt_build i686 "$ship" -DKT_TESTS=OFF -DKT_BENCH=ON -- arkmeter bench_raw_window >/dev/null
 fi
 ship="$(realpath --relative-to="$build" "$ship")"
 
 # A prefix of its own: no test run shares its wineserver.
 export KT_WINEPREFIX="${KT_WINEPREFIX:-$KT_ROOT/build/wine-bench-$arch}"
-kt_start_xvfb
-kt_wine_env "$arch"
-trap '"$WINESERVER" -k 2>/dev/null || true; kt_stop_xvfb' EXIT
-kt_make_prefix
-"$WINESERVER" -p 2>/dev/null || true  # one may be running for this prefix already
-"$WINE" wineboot >/dev/null 2>&1 || true
+kt_start_wine "$arch"
 
 run() { (cd "$build" && KT_RUN_TIMEOUT=1200 "$KT_ROOT/scripts/winerun" "$@" | tr -d '\r'); }
 

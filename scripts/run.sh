@@ -11,8 +11,7 @@ cd "$KT_ROOT"
 bash scripts/install-deps.sh
 arch="$(kt_detect_arch)"
 build="build/run-$arch"
-kt_configure_build "$arch" "$build" -DKT_TESTS=OFF -DKT_BENCH=OFF
-cmake --build "$build" -j2 --target arkmeter kt_probe >/dev/null
+kt_build "$arch" "$build" -DKT_TESTS=OFF -DKT_BENCH=OFF -- arkmeter kt_probe >/dev/null
 
 if [ -n "${DISPLAY:-}" ] && [ -z "${KT_HEADLESS:-}" ]; then
     kt_wine_env "$arch"
@@ -25,10 +24,7 @@ if [ -n "${DISPLAY:-}" ] && [ -z "${KT_HEADLESS:-}" ]; then
 fi
 
 shot="$(realpath -m "${1:-build/arkmeter.png}")"
-kt_start_xvfb
-kt_wine_env "$arch"
-trap '"$WINESERVER" -k 2>/dev/null || true; kt_stop_xvfb' EXIT
-kt_make_prefix
+kt_start_wine "$arch"
 "$WINE" "$build/arkmeter.exe" &
 app=$!
 probe() { "$WINE" "$build/kt_probe.exe" "$@" | tr -d '\r'; }

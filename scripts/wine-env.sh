@@ -66,3 +66,25 @@ kt_configure_build() {
     cmake -S "$KT_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$KT_ROOT/cmake/mingw-$arch.cmake" \
         -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
 }
+
+# Configures and builds one tree: kt_build ARCH DIR [cmake options] [-- targets]
+kt_build() {
+    local arch="$1" dir="$2" configure=() targets=()
+    shift 2
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do configure+=("$1"); shift; done
+    [ $# -gt 0 ] && shift
+    for t in "$@"; do targets+=(--target "$t"); done
+    kt_configure_build "$arch" "$dir" "${configure[@]}"
+    cmake --build "$dir" -j2 "${targets[@]}"
+}
+
+# A virtual display, the Wine environment and a ready prefix with one
+# persistent wineserver (so each program starts fast); all stopped on exit.
+kt_start_wine() {
+    kt_start_xvfb
+    kt_wine_env "$1"
+    trap '"$WINESERVER" -k 2>/dev/null || true; kt_stop_xvfb' EXIT
+    kt_make_prefix
+    "$WINESERVER" -p 2>/dev/null || true  # one may be running for this prefix already
+    "$WINE" wineboot >/dev/null 2>&1 || true
+}

@@ -79,7 +79,7 @@ HDC kt_DrawGradient(HWND window, int x1, int y1, int x2, int y2, double strength
     // to the memory context held before.
     HDC canvas = kt_DrawCreateCanvas(window, x2, y2, RGB(0, 0, 0));
     kt_DrawSetTarget(window, "MEMORY");
-    const GradientDirection *d = KT_KEYWORD_ROW(kDirections, direction);
+    const GradientDirection *d = ktFindKeyword(kDirections, direction);
     if (d) {
         GradientArea area = {x1, y1, x2, y2};
         int rgb[3] = {ClampChannel(red), ClampChannel(green), ClampChannel(blue)};

@@ -26,7 +26,6 @@ static inline const Row *ktFindKeyword(const Row (&table)[N], const char *text) 
     int i = ktKeywordIndex(table, sizeof(Row), N, text);
     return i < 0 ? NULL : &table[i];
 }
-#define KT_KEYWORD_ROW(table, text) ktFindKeyword(table, text)
 #endif
 
 #endif

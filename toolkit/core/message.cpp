@@ -75,12 +75,12 @@ static const AnswerTranslation kAnswers[] = {
 };
 
 static UINT IconStyle(const char *keyword) {
-    const IconKeyword *row = KT_KEYWORD_ROW(kIcons, keyword);
+    const IconKeyword *row = ktFindKeyword(kIcons, keyword);
     return row ? row->icon : 0;
 }
 
 static UINT ButtonStyle(const char *keyword) {
-    const ButtonSetKeyword *row = KT_KEYWORD_ROW(kButtonSets, keyword);
+    const ButtonSetKeyword *row = ktFindKeyword(kButtonSets, keyword);
     if (!row) return MB_OK | MB_DEFBUTTON1;
     return row->buttons | kDefaultButtonFlags[row->defaultButton - 1];
 }

@@ -2,14 +2,16 @@
 // drawn into the drawing target.
 #include "target.h"
 
+#include "../core/keywords.h"
+
 // One-pixel line; the end point itself is not painted.
 static void Stroke(HDC dc, int x1, int y1, int x2, int y2) {
     MoveToEx(dc, x1, y1, NULL);
     LineTo(dc, x2, y2);
 }
 
-static void StrokeInColor(HDC dc, COLORREF color, int x1, int y1, int x2, int y2) {
-    HPEN pen = CreatePen(PS_SOLID, 0, color);
+static void StrokeWithPen(HDC dc, int penStyle, COLORREF color, int x1, int y1, int x2, int y2) {
+    HPEN pen = CreatePen(penStyle, 0, color);
     HGDIOBJ old = SelectObject(dc, pen);
     Stroke(dc, x1, y1, x2, y2);
     SelectObject(dc, old);
@@ -35,19 +37,15 @@ static void DrawLineWithPen(HWND window, int x1, int y1, int x2, int y2, int pen
                             COLORREF color, LineGaps gaps) {
     KtPaint paint;
     HDC dc = ktPaintBegin(&paint, window);
-    int oldMode = GetBkMode(dc);
-    COLORREF oldBack = GetBkColor(dc);
-    if (gaps.styled && gaps.back != 0) {
-        SetBkColor(dc, gaps.back);
-        SetBkMode(dc, OPAQUE);
-    } else if (gaps.styled) {
-        SetBkMode(dc, TRANSPARENT);
+    int oldMode = 0;
+    COLORREF oldBack = 0;
+    if (gaps.styled) {
+        oldMode = GetBkMode(dc);
+        oldBack = GetBkColor(dc);
+        if (gaps.back != 0) SetBkColor(dc, gaps.back);
+        SetBkMode(dc, gaps.back != 0 ? OPAQUE : TRANSPARENT);
     }
-    HPEN pen = CreatePen(penStyle, 0, color);
-    HGDIOBJ old = SelectObject(dc, pen);
-    Stroke(dc, x1, y1, x2, y2);
-    SelectObject(dc, old);
-    DeleteObject(pen);
+    StrokeWithPen(dc, penStyle, color, x1, y1, x2, y2);
     if (gaps.styled) {
         SetBkMode(dc, oldMode);
         SetBkColor(dc, oldBack);
@@ -178,17 +176,14 @@ static const Line3DStroke kLine3DStrokes[4] = {
     {1, TRUE, FALSE},
 };
 
-static const Line3DDirection *FindLine3DDirection(const char *keyword) {
-    for (const Line3DDirection &d : kLine3DDirections)
-        if (keyword && lstrcmpA(keyword, d.keyword) == 0) return &d;
-    return NULL;
-}
+// "LOWER" is the sunken look; anything else is raised.
+static BOOL IsLowered(const char *look) { return look && lstrcmpA(look, "LOWER") == 0; }
 
 // The current point ends where the last stroke ends, as for any line.
 int kt_DrawLine3D(HWND window, int x, int y, int length, const char *direction, const char *look,
                   int thickness) {
-    const Line3DDirection *d = FindLine3DDirection(direction);
-    const BYTE *greys = look && lstrcmpA(look, "LOWER") == 0 ? kLoweredGreys : kRaisedGreys;
+    const Line3DDirection *d = ktFindKeyword(kLine3DDirections, direction);
+    const BYTE *greys = IsLowered(look) ? kLoweredGreys : kRaisedGreys;
     KtPaint paint;
     HDC dc = ktPaintBegin(&paint, window);
     for (int i = 0; d && i < 4; ++i) {
@@ -197,7 +192,7 @@ int kt_DrawLine3D(HWND window, int x, int y, int length, const char *direction, 
         int across = s.scaled ? thickness + s.across : s.across;
         int x1 = x + across * d->alongY, y1 = y + across * d->alongX;
         int x2 = x1 + length * d->alongX, y2 = y1 + length * d->alongY;
-        StrokeInColor(dc, RGB(greys[i], greys[i], greys[i]), x1, y1, x2, y2);
+        StrokeWithPen(dc, PS_SOLID, RGB(greys[i], greys[i], greys[i]), x1, y1, x2, y2);
         SetCurrentPoint(x2, y2);
     }
     ktPaintEnd(&paint);
@@ -221,7 +216,7 @@ int kt_DrawFrame3D(HWND window, int x, int y, int w, int h, const char *look, in
         {x + w - 1 - d, y + 1 + d, x + w - 1 - d, y + h - d}, // inner right
         {x, y, x, y + h + 1},                             // outer left
     };
-    BOOL lower = lstrcmpA(look, "LOWER") == 0;
+    BOOL lower = IsLowered(look);
     KtPaint paint;
     HDC dc = ktPaintBegin(&paint, window);
     HPEN black = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));

@@ -75,13 +75,8 @@ static void CopyServicePack(char *update, const OSVERSIONINFOA *version) {
 static void DeriveUpdate(char *update, const OSVERSIONINFOA *version) {
     CopyServicePack(update, version);
     if (version->dwPlatformId != VER_PLATFORM_WIN32_WINDOWS) return;
-    const char *text = "First Edition";
-    for (size_t i = 0; i < KT_ARRAY_SIZE(kNineXUpdates); ++i)
-        if (lstrcmpA(update, kNineXUpdates[i].servicePack) == 0) {
-            text = kNineXUpdates[i].text;
-            break;
-        }
-    lstrcpyA(update, text);
+    const NineXUpdate *named = ktFindKeyword(kNineXUpdates, update);
+    lstrcpyA(update, named ? named->text : "First Edition");
 }
 
 static int DeriveBuild(const OSVERSIONINFOA *version) {
